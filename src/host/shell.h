@@ -73,6 +73,8 @@ class Shell {
   virtual void endProgram() = 0;
   // Is a font that covers Simplified Chinese installed?
   virtual bool hasChineseFont() = 0;
+  // Applies our skin (a style sheet carried by the program) to the whole application.
+  virtual void applySkin(const std::string& skinData) = 0;
 };
 
 // The default title of a box shown without one.

@@ -109,6 +109,16 @@ void HeadlessShell::openModal(Window& window) {
 
 void HeadlessShell::closeWindow(Window&) {}
 
+void HeadlessShell::applySkin(const std::string& skinData) {
+  std::lock_guard lock(mutex_);
+  skin_ = skinData;
+}
+
+std::string HeadlessShell::skin() const {
+  std::lock_guard lock(mutex_);
+  return skin_;
+}
+
 void HeadlessShell::endProgram() {
   killAllThreads(2000);
   std::lock_guard lock(mutex_);

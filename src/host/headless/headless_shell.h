@@ -51,12 +51,14 @@ class HeadlessShell : public Shell {
   void closeWindow(Window& window) override;
   void endProgram() override;
   bool hasChineseFont() override { return chineseFont; }
+  void applySkin(const std::string& skinData) override;
+  std::string skin() const;
 
  private:
   mutable std::mutex mutex_;
   std::vector<Box> boxes_;
   std::vector<std::string> opened_, menus_, windows_;
-  std::string clipboard_, shape_;
+  std::string clipboard_, shape_, skin_;
   int alpha_ = 255;
   bool minimised_ = false, ended_ = false;
 };
