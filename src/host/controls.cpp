@@ -102,6 +102,24 @@ std::string ListView::cellText(int row, int column) const {
   return rows_[row][column];
 }
 
+int ListView::setCellsWhere(int keyColumn, const std::string& key, int column, const std::string& text) {
+  int changed = 0;
+  {
+    ControlWriteGate gate;
+    if (!gate.allowed()) return 0;
+    std::lock_guard lock(mutex_);
+    if (keyColumn < 0 || keyColumn >= columnCount() || column < 0 || column >= columnCount()) return 0;
+    for (auto& row : rows_) {
+      if (row[keyColumn] != key) continue;
+      row[column] = text;
+      ++changed;
+    }
+    if (changed) ++revision_;
+  }
+  if (changed) notify();
+  return changed;
+}
+
 int ListView::rowCount() const {
   std::lock_guard lock(mutex_);
   return static_cast<int>(rows_.size());

@@ -102,6 +102,9 @@ class ListView : public Control {
   void setCell(int row, int column, const std::string& text);
   // The empty text for a row or column that does not exist, row -1 included.
   std::string cellText(int row, int column) const;
+  // Sets `column` of every row whose `keyColumn` equals `key`, in one step, so that a
+  // rebuild of the list on another thread never mixes with it. Returns the rows set.
+  int setCellsWhere(int keyColumn, const std::string& key, int column, const std::string& text);
   int rowCount() const;
   void deleteRow(int row);
   void clearRows();

@@ -127,6 +127,13 @@ void startThread(std::function<void()> routine, ThreadSlot& slot) {
   }).detach();
 }
 
+bool isRunning(const ThreadSlot& slot) {
+  const ThreadHandle handle = slot.get();
+  if (!handle || handle->stoppedLocked()) return false;
+  std::lock_guard lock(handle->mutex);
+  return !handle->finished;
+}
+
 bool stopRequested() {
   if (!currentThread) return false;
   std::lock_guard gate(gateMutex());

@@ -39,6 +39,9 @@ void waitThread(const ThreadSlot& slot);
 void killThread(const ThreadHandle& handle);
 void killThread(const ThreadSlot& slot);
 
+// True while the thread's routine runs and nobody has killed it.
+bool isRunning(const ThreadSlot& slot);
+
 // True when the calling thread, or a thread that started it, has been killed.
 bool stopRequested();
 

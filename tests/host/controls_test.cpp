@@ -27,6 +27,18 @@ TEST(ListView, HostOperationSemantics) {
   EXPECT_EQ(list.selectedRow(), -1);
 }
 
+TEST(ListView, SetCellsWhereSetsEveryRowWithTheKey) {
+  ListView list("l", nullptr, {}, {{"name", 10}, {"count", 10}});
+  list.appendRow({"a", "?"});
+  list.appendRow({"b", "?"});
+  list.appendRow({"a", "?"});
+  EXPECT_EQ(list.setCellsWhere(0, "a", 1, "4"), 2);
+  EXPECT_EQ(list.cellText(0, 1), "4");
+  EXPECT_EQ(list.cellText(1, 1), "?");
+  EXPECT_EQ(list.cellText(2, 1), "4");
+  EXPECT_EQ(list.setCellsWhere(0, "z", 1, "4"), 0);
+}
+
 TEST(ComboBox, SetSelectedItemRaisesNoPickButAUserPickDoes) {
   ComboBox combo(ControlKind::comboBox, "c", nullptr, {});
   int picks = 0;
