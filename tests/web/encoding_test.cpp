@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "host/codepage.h"
 #include "web/encoding.h"
 
 namespace {
@@ -27,6 +30,23 @@ TEST(Encoding, Utf8ToWideIsLittleEndianUtf16) {
   EXPECT_EQ(utf8ToWide("\xF0\x9F\x98\x80"), "\x3D\xD8\x00\xDE"s);  // a surrogate pair
   EXPECT_EQ(utf8ToWide("\0"s), "\0\0"s);
   EXPECT_EQ(utf8ToWide(""), "");
+}
+
+// The page converter is a fast loop of its own; over random bytes, valid UTF-8 or
+// not, it must give what the host's general converter gives.
+TEST(Encoding, Utf8ToLocalAgreesWithTheHostConverter) {
+  std::mt19937 random(8);
+  const std::string pieces[] = {"a", "\xE4\xB8\xAD", "\xE2\x82\xAC", "\xC3\xA9", "\xF0\x9F\x98\x80",
+                                "\xED\xA0\x80", "\xE0\x80\xAF", "\xF4\x90\x80\x80", "\xE4\xB8", "0123456789",
+                                std::string(1, '\0')};
+  for (int round = 0; round < 2000; ++round) {
+    std::string in;
+    for (int k = static_cast<int>(random() % 40); k > 0; --k) {
+      if (random() % 4 == 0) in += static_cast<char>(random() % 256);
+      else in += pieces[random() % std::size(pieces)];
+    }
+    ASSERT_EQ(utf8ToLocal(in), host::utf8ToCp936(in)) << ::testing::PrintToString(in);
+  }
 }
 
 }  // namespace
