@@ -3,6 +3,8 @@
 #include <iconv.h>
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -15,7 +17,22 @@ struct Tables {
   // encode[unicode]: CP936 code, 0 = none.
   std::vector<uint16_t> encode = std::vector<uint16_t>(65536, 0);
   char16_t euro = 0;  // what the single byte 0x80 is (the euro sign in code page 936)
+  // The UTF-8 bytes of each double-byte character, ready to copy: three bytes (the
+  // unused ones zero) and the length in the last; U+FFFD for a pair that is none.
+  // Pages of many megabytes go through the regex engine, so this is the hot path.
+  std::vector<std::array<char, 4>> utf8Pair = std::vector<std::array<char, 4>>(128 * 256);
+  std::array<char, 4> utf8Euro{}, utf8Invalid{};  // the single bytes 0x80 and 0xFF
+  // Leads all of whose pairs take three UTF-8 bytes (every Chinese character does):
+  // knowing the length without waiting for the table keeps the copy from stalling.
+  std::array<bool, 256> threeBytes{};
 };
+
+std::array<char, 4> utf8Bytes(char32_t c) {
+  if (c < 0x800)
+    return {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F)), 0, 2};
+  return {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
+          static_cast<char>(0x80 | (c & 0x3F)), 3};
+}
 
 char32_t convertOne(iconv_t cd, const char* in, size_t inLen) {
   char out[8];
@@ -49,27 +66,21 @@ const Tables& tables() {
         if (!t.encode[u]) t.encode[u] = static_cast<uint16_t>(lead << 8 | trail);
       }
     }
+    for (int lead = 0x80; lead <= 0xFF; ++lead)
+      for (int trail = 0; trail <= 0xFF; ++trail) {
+        const char16_t u = t.decode[(lead - 0x80) * 256 + trail];
+        t.utf8Pair[(lead - 0x80) * 256 + trail] = utf8Bytes(u ? u : 0xFFFD);
+      }
+    for (int lead = 0x81; lead <= 0xFE; ++lead) {
+      bool all = true;
+      for (int trail = 0; trail <= 0xFF; ++trail) all = all && t.utf8Pair[(lead - 0x80) * 256 + trail][3] == 3;
+      t.threeBytes[lead] = all;
+    }
+    t.utf8Euro = utf8Bytes(t.euro ? t.euro : 0xFFFD);
+    t.utf8Invalid = utf8Bytes(0xFFFD);
     return t;
   }();
   return t;
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | c >> 6);
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | c >> 12);
-    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | c >> 18);
-    out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
-    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
 }
 
 // Decodes one UTF-8 character at s[i]; advances i. Invalid input gives U+FFFD and
@@ -122,21 +133,61 @@ unsigned unicodeToCp936(char32_t c) {
 }
 
 std::string cp936ToUtf8(std::string_view s) {
+  const Tables& t = tables();
+  const auto* in = reinterpret_cast<const unsigned char*>(s.data());
+  const size_t size = s.size();
+  // Written through a pointer. The buffer is reserved for the usual growth (ASCII
+  // stays, a pair becomes at most three bytes) but opened a slice at a time, so the
+  // zeroes resize() writes are still in the cache when they are overwritten.
   std::string out;
-  out.reserve(s.size() + s.size() / 2);
-  for (size_t i = 0; i < s.size();) {
-    const auto lead = static_cast<unsigned char>(s[i]);
-    if (lead < 0x80) {
-      out += static_cast<char>(lead);
-      ++i;
-    } else if (lead == 0x80 || lead == 0xFF || i + 1 >= s.size()) {
-      appendUtf8(out, cp936CharToUnicode(lead == 0x80 ? 0x80 : 0xFF, 0));
-      ++i;
-    } else {
-      appendUtf8(out, cp936CharToUnicode(lead, static_cast<unsigned char>(s[i + 1])));
-      i += 2;
+  out.reserve(size + size / 2 + 16);
+  const std::array<char, 4>* pairs = t.utf8Pair.data();
+  char* base = out.data();
+  size_t open = 0, used = 0;
+  for (size_t i = 0; i < size;) {
+    if (open - used < 16) {
+      out.resize(open + 64 * 1024);
+      base = out.data();
+      open = out.size();
     }
+    char* o = base + used;
+    if (size - i >= 8) {  // eight ASCII bytes at once
+      uint64_t word;
+      std::memcpy(&word, in + i, 8);
+      if ((word & 0x8080808080808080ull) == 0) {
+        std::memcpy(o, &word, 8);
+        i += 8;
+        used += 8;
+        continue;
+      }
+    }
+    const unsigned char lead = in[i];
+    if (lead < 0x80) {
+      *o = static_cast<char>(lead);
+      ++i;
+      ++used;
+      continue;
+    }
+    if (t.threeBytes[lead] && i + 1 < size) {
+      // A run of Chinese characters, within the slice already opened.
+      const size_t room = (open - used - 4) / 3;
+      size_t k = 0;
+      do {
+        std::memcpy(o + 3 * k, pairs[(in[i] - 0x80) * 256 + in[i + 1]].data(), 4);  // the fourth is overwritten next
+        i += 2;
+        ++k;
+      } while (k < room && i + 1 < size && t.threeBytes[in[i]]);
+      used += 3 * k;
+      continue;
+    }
+    const std::array<char, 4>* bytes;
+    if (lead == 0x80) bytes = &t.utf8Euro, ++i;
+    else if (lead == 0xFF || i + 1 >= size) bytes = &t.utf8Invalid, ++i;
+    else bytes = &pairs[(lead - 0x80) * 256 + in[i + 1]], i += 2;
+    std::memcpy(o, bytes->data(), 4);
+    used += static_cast<unsigned char>((*bytes)[3]);
   }
+  out.resize(used);
   return out;
 }
 
