@@ -1,7 +1,5 @@
 #include "collect/catalogue.h"
 
-#include "text/date_text.h"
-
 namespace {
 
 // Short names that keep one source on one row of the table below.
@@ -147,13 +145,15 @@ const SourceEntry* findSource(std::string_view name) {
   return nullptr;
 }
 
-std::string dayMarkText(const SourceEntry& entry) {
+std::string dayMarkText(const SourceEntry& entry) { return dayMarkText(entry, localNow()); }
+
+std::string dayMarkText(const SourceEntry& entry, const DateTime& day) {
   switch (entry.dayMark) {
-    case DayMark::form0: return todayText(0);
-    case DayMark::form1: return todayText(1);
-    case DayMark::form2: return todayText(2);
-    case DayMark::form3: return todayText(3);
-    case DayMark::form4: return todayText(4);
+    case DayMark::form0: return todayText(0, day);
+    case DayMark::form1: return todayText(1, day);
+    case DayMark::form2: return todayText(2, day);
+    case DayMark::form3: return todayText(3, day);
+    case DayMark::form4: return todayText(4, day);
     case DayMark::todayWord: return "今日";
     case DayMark::none: break;
   }

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "text/date_text.h"
+
 // Which text marks an item as one of today's postings: today's date in one of the
 // forms of todayText, worked out when the source is collected, or the word "今日".
 // `none` belongs to the entries without markers.
@@ -54,6 +56,8 @@ const SourceEntry* findSource(std::string_view name);
 // The day-mark text of the entry, worked out now: todayText with the entry's form,
 // "今日", or the empty text for an entry without markers.
 std::string dayMarkText(const SourceEntry& entry);
+// The same on a given day (tests, and pages served for a fixed date).
+std::string dayMarkText(const SourceEntry& entry, const DateTime& day);
 
 // The recipe of the entry on the site `siteRoot` (an address ending in "/"). The page
 // address is the site root without its closing "/" followed by the page path. An

@@ -128,6 +128,10 @@ TEST(Catalogue, DayMarkTextIsWorkedOutWithTheEntrysForm) {
   EXPECT_EQ(dayMarkText(entry(27)), "今日");
   const std::pair<int, int> forms[] = {{1, 0}, {3, 1}, {4, 2}, {14, 3}, {25, 4}, {26, 2}, {31, 2}};
   for (auto [number, form] : forms) EXPECT_EQ(dayMarkText(entry(number)), todayText(form)) << number;
+  const DateTime newYear{2019, 1, 1, 0, 0, 0};
+  const std::pair<int, const char*> onNewYear[] = {{1, "01-01"},     {3, "1-1"},   {4, "2019.1.1"}, {14, "01/01"},
+                                                   {25, "2019-01-01"}, {27, "今日"}, {30, ""}};
+  for (auto [number, text] : onNewYear) EXPECT_EQ(dayMarkText(entry(number), newYear), text) << number;
 }
 
 }  // namespace
