@@ -1,7 +1,12 @@
 #include "text/cp936.h"
 
 #include <array>
+#include <bit>
 #include <cstring>
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define TOVI_SSE2 1
+#endif
 
 namespace text {
 namespace {
@@ -15,6 +20,7 @@ bool isCharStart(const unsigned char* data, size_t from, size_t at) {
   return run % 2 == 0;
 }
 
+#ifndef TOVI_SSE2
 // Case-folded Boyer-Moore-Horspool: the pages are large and the default marker
 // search ignores case, so this has to stay close to memmem.
 class FoldedSearcher {
@@ -50,6 +56,43 @@ class FoldedSearcher {
   std::string_view needle_;
   std::array<size_t, 256> skip_;
 };
+#endif
+
+#ifdef TOVI_SSE2
+// Case-folded search sixteen places at a time: a place is a candidate when its
+// first and last bytes match the needle's (letters with bit 0x20 forced on both
+// sides, other bytes exactly), and only candidates are compared in full. Markers
+// are searched across whole pages item by item, so this keeps pace with memmem.
+size_t findFolded(const unsigned char* hay, size_t size, size_t from, std::string_view needle) {
+  const size_t m = needle.size();
+  const auto* n = reinterpret_cast<const unsigned char*>(needle.data());
+  const auto isLetter = [](unsigned char c) { return foldAscii(c) >= 'a' && foldAscii(c) <= 'z'; };
+  const auto matchesAt = [&](size_t i) {
+    for (size_t k = 0; k < m; ++k)
+      if (foldAscii(hay[i + k]) != foldAscii(n[k])) return false;
+    return true;
+  };
+  const __m128i first = _mm_set1_epi8(static_cast<char>(foldAscii(n[0])));
+  const __m128i last = _mm_set1_epi8(static_cast<char>(foldAscii(n[m - 1])));
+  const __m128i firstCase = _mm_set1_epi8(isLetter(n[0]) ? 0x20 : 0);
+  const __m128i lastCase = _mm_set1_epi8(isLetter(n[m - 1]) ? 0x20 : 0);
+  size_t i = from;
+  for (; i + m - 1 + 16 <= size; i += 16) {
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(hay + i));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(hay + i + m - 1));
+    unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(
+        _mm_cmpeq_epi8(_mm_or_si128(a, firstCase), first), _mm_cmpeq_epi8(_mm_or_si128(b, lastCase), last))));
+    while (mask) {
+      const size_t at = i + static_cast<size_t>(std::countr_zero(mask));
+      if (matchesAt(at)) return at;
+      mask &= mask - 1;
+    }
+  }
+  for (; i + m <= size; ++i)
+    if (matchesAt(i)) return i;
+  return std::string_view::npos;
+}
+#endif
 
 bool hasAsciiLetter(std::string_view s) {
   for (unsigned char c : s)
@@ -69,11 +112,17 @@ long findText(std::string_view text, std::string_view sought, long start, bool i
   size_t known = from;  // a position known to start a character
   size_t at = from;
   const bool folded = ignoreCase && hasAsciiLetter(sought);
+#ifndef TOVI_SSE2
   FoldedSearcher searcher(folded ? sought : std::string_view{});
+#endif
   while (at + sought.size() <= size) {
     size_t hit;
     if (folded) {
+#ifdef TOVI_SSE2
+      hit = findFolded(data, size, at, sought);
+#else
       hit = searcher.find(data, size, at);
+#endif
     } else {
       const void* p = memmem(data + at, size - at, sought.data(), sought.size());
       hit = p ? static_cast<const unsigned char*>(p) - data : std::string_view::npos;
