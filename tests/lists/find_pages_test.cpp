@@ -1,5 +1,8 @@
 #include "lists/find_pages.h"
 
+#include <atomic>
+#include <thread>
+
 #include "host/status_line.h"
 #include "lists_fixture.h"
 
@@ -165,6 +168,33 @@ TEST_F(FindPageTest, CopyRowTextPutsThreeCrLfLinesOnTheClipboard) {
   collect.setSelectedRow(0);
   copyRowText(shell, statusLine, collect);
   EXPECT_EQ(shell.clipboard(), "名称：标题1\r\n时间：2018-05-30\r\n链接：http://a/1");
+}
+
+TEST_F(FindPageTest, FiltersSeeEveryCollectRowWholeWhileACollectionRuns) {
+  // A collection thread refreshes and appends while the user searches: every row that
+  // reaches the find list must be one collect row, never cells of two.
+  std::atomic<bool> done{false};
+  std::thread collection([&] {
+    for (int run = 0; !done; ++run) {
+      collect.clearRows();
+      for (int i = 0; i < 20; ++i) {
+        const std::string n = std::to_string(run) + "_" + std::to_string(i);
+        collect.appendRow({n, "小刀", "标题" + n, "2018-05-30", "http://a/" + n});
+      }
+    }
+  });
+  int mixedRows = 0;
+  for (int search = 0; search < 400; ++search) {
+    keywordBox.setText("标题");
+    findByKeyword(page);
+    const Rows rows = rowsOf(found);
+    for (size_t i = 0; i < rows.size(); ++i)
+      if (rows[i][0] != std::to_string(i + 1) || rows[i][4].size() < 9 || "标题" + rows[i][4].substr(9) != rows[i][2])
+        ++mixedRows;
+  }
+  done = true;
+  collection.join();
+  EXPECT_EQ(mixedRows, 0);
 }
 
 }  // namespace
