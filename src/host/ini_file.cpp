@@ -135,6 +135,14 @@ std::optional<size_t> findKey(const std::vector<Line>& lines, const SectionSpan&
   return std::nullopt;
 }
 
+// Whether the last byte is a lead byte without its trail: "[" + such a name + "]"
+// would give the "]" to that character and the header would be lost.
+bool endsInsideCharacter(std::string_view s) {
+  size_t i = 0;
+  while (i < s.size()) i += static_cast<unsigned char>(s[i]) >= 0x80 ? 2 : 1;
+  return i > s.size();
+}
+
 bool holdsLineBreak(const std::string& s) { return s.find_first_of(std::string("\r\n\0", 3)) != std::string::npos; }
 
 // A value that trimming or unquoting would change is written inside quotes, so it
@@ -188,7 +196,8 @@ bool writable(const IniEntry& e) {
 IniFile::IniFile(std::string path) : path_(std::move(path)), mutex_(mutexFor(path_)) {}
 
 bool IniFile::isWritableSection(const std::string& section) {
-  return !holdsLineBreak(section) && !trimmed(section).empty();
+  const std::string name = trimmed(section);
+  return !holdsLineBreak(section) && !name.empty() && !endsInsideCharacter(name);
 }
 
 bool IniFile::isWritableKey(const std::string& key) {

@@ -137,6 +137,7 @@ TEST(IniFile, RefusedNamesAndValuesLeaveTheFileUnchanged) {
       {"项目配置", "小刀娱乐网", std::string("a\0b", 3), "获取"},
       {"a\nb", "k", "v", "none"},
       {"", "k", "v", "none"},
+      {"节\x94", "k", "v", "none"},  // a lone lead byte would swallow the closing "]"
   };
   for (const auto& c : refused) {
     EXPECT_FALSE(ini.write(c.section, c.key, c.value)) << c.key;
