@@ -1,5 +1,6 @@
 #include "collect/scraper.h"
 
+#include <deque>
 #include <optional>
 
 #include "host/threads.h"
@@ -8,9 +9,24 @@
 #include "text/markers.h"
 #include "web/http_request.h"
 
-std::vector<std::string> piecesBetween(std::string_view text, std::string_view startMarker,
-                                       std::string_view endMarker) {
-  std::vector<std::string> pieces;
+namespace {
+
+// The split as views: into the text where a piece needs no trimming (nearly always),
+// into `trimmed` where it does. The scraper reads each item once and copies only what
+// it keeps, so a large page is not copied a second time.
+struct Pieces {
+  std::vector<std::string_view> views;
+  std::deque<std::string> trimmed;  // a deque never moves what it holds
+};
+
+bool mayNeedTrim(std::string_view piece) {
+  // trimSpaces removes only spaces and A1 A1, so other edge bytes leave a piece as it is.
+  const auto edge = [](char c) { return c == ' ' || c == '\xA1'; };
+  return piece.empty() || edge(piece.front()) || edge(piece.back());
+}
+
+Pieces pieceViews(std::string_view text, std::string_view startMarker, std::string_view endMarker) {
+  Pieces pieces;
   if (startMarker.empty() || endMarker.empty()) return pieces;
   long from = 1;
   for (;;) {
@@ -19,14 +35,23 @@ std::vector<std::string> piecesBetween(std::string_view text, std::string_view s
     const long inside = start + static_cast<long>(startMarker.size());
     const long end = text::findText(text, endMarker, inside, true);
     if (end == -1) break;
-    std::string piece = text::trimSpaces(text.substr(inside - 1, end - inside));
+    std::string_view piece = text.substr(inside - 1, end - inside);
+    if (mayNeedTrim(piece)) piece = pieces.trimmed.emplace_back(text::trimSpaces(piece));
     // A list ends at its first empty piece: what follows is not looked at.
     if (piece.empty()) break;
-    pieces.push_back(std::move(piece));
+    pieces.views.push_back(piece);
     // The end marker may itself begin the next item, so the search goes on from it.
     from = end;
   }
   return pieces;
+}
+
+}  // namespace
+
+std::vector<std::string> piecesBetween(std::string_view text, std::string_view startMarker,
+                                       std::string_view endMarker) {
+  const Pieces pieces = pieceViews(text, startMarker, endMarker);
+  return std::vector<std::string>(pieces.views.begin(), pieces.views.end());
 }
 
 long scrapeText(host::ListView& 列表框_采集, const Recipe& recipe, std::string_view page,
@@ -38,15 +63,16 @@ long scrapeText(host::ListView& 列表框_采集, const Recipe& recipe, std::str
     cut = textBetween(page, recipe.blockStart, recipe.blockEnd);
     block = cut;
   }
-  const std::vector<std::string> items = piecesBetween(block, recipe.itemStart, recipe.itemEnd);
+  const Pieces items = pieceViews(block, recipe.itemStart, recipe.itemEnd);
 
   const long before = 列表框_采集.rowCount();
   long n = 0;
-  for (const std::string& whole : items) {
+  for (const std::string_view whole : items.views) {
     // The day mark is looked for in the whole item, exactly, before the inner cut,
     // so a date that only the link or a side note carries still keeps the item.
     if (text::findText(whole, recipe.dayMark) == -1) continue;
-    std::string item = recipe.innerStart.empty() ? whole : textBetween(whole, recipe.innerStart, recipe.innerEnd);
+    const std::string item =
+        recipe.innerStart.empty() ? std::string(whole) : textBetween(whole, recipe.innerStart, recipe.innerEnd);
     // A forced end stops the call between rows; a row is written whole or not at all.
     if (host::stopRequested()) break;
     ++n;

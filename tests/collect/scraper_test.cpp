@@ -56,6 +56,14 @@ TEST(PiecesBetween, SplitRules) {
       {"a match after a double-byte character", "\x81\x81[x]", "[", "]", {"x"}},
   };
   for (const auto& c : cases) EXPECT_EQ(piecesBetween(c.text, c.start, c.end), c.pieces) << c.what;
+  // Many pieces that need trimming, each kept whole.
+  std::string text;
+  std::vector<std::string> want;
+  for (int i = 0; i < 300; ++i) {
+    text += "<li> item " + std::to_string(i) + " </li>";
+    want.push_back("item " + std::to_string(i));
+  }
+  EXPECT_EQ(piecesBetween(text, "<li>", "</li>"), want);
 }
 
 TEST(ScrapeText, NumberingContinuesAfterExistingRowsAndRowsAreWholeAndAsThePageHasThem) {
@@ -64,7 +72,7 @@ TEST(ScrapeText, NumberingContinuesAfterExistingRowsAndRowsAreWholeAndAsThePageH
   const std::string page =
       "<li class=x>outside the block 05-30</li>"
       "<ul id=new>"
-      "<li class=a><a href=\"/news/1.html\" title=\"软件 &amp; <b>工具</b> \">x</a> 05-30</li>"
+      "<li class=  \xA1\xA1<a href=\"/news/1.html\" title=\"软件 &amp; <b>工具</b> \">x</a> 05-30 </li>"
       "<li class=a><a href=\"/news/2.html\" title=\"旧的\">x</a> 05-29</li>"
       "<li class=a><a href=\"/news/3.html\" title=\"教程\">x</a> 2018-05-30</li>"
       "<li class=a><a href=\"/news/3.html\" title=\"教程\">x</a> 2018-05-30</li>"
