@@ -94,6 +94,22 @@ size_t findFolded(const unsigned char* hay, size_t size, size_t from, std::strin
 }
 #endif
 
+// The fast searchers above fold every byte; at a character start this confirms the
+// match by characters, so the trail byte of a double-byte character (which may lie in
+// the range of ASCII letters) compares exactly and never folds.
+bool foldedMatchByCharacters(const unsigned char* at, std::string_view needle) {
+  const auto* n = reinterpret_cast<const unsigned char*>(needle.data());
+  for (size_t k = 0; k < needle.size(); ++k) {
+    if (isLeadByte(n[k])) {
+      if (at[k] != n[k] || (k + 1 < needle.size() && at[k + 1] != n[k + 1])) return false;
+      ++k;
+    } else if (foldAscii(at[k]) != foldAscii(n[k])) {
+      return false;
+    }
+  }
+  return true;
+}
+
 bool hasAsciiLetter(std::string_view s) {
   for (unsigned char c : s)
     if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
@@ -128,8 +144,12 @@ long findText(std::string_view text, std::string_view sought, long start, bool i
       hit = p ? static_cast<const unsigned char*>(p) - data : std::string_view::npos;
     }
     if (hit == std::string_view::npos) return -1;
-    if (isCharStart(data, known, hit)) return static_cast<long>(hit) + 1;
-    known = hit + 1;  // hit is a trail byte, so the byte after it starts a character
+    if (isCharStart(data, known, hit)) {
+      if (!folded || foldedMatchByCharacters(data + hit, sought)) return static_cast<long>(hit) + 1;
+      known = hit;
+    } else {
+      known = hit + 1;  // hit is a trail byte, so the byte after it starts a character
+    }
     at = hit + 1;
   }
   return -1;

@@ -34,6 +34,8 @@ TEST(FindText, FollowsTheSearchRule) {
       {"\xD6\xD0\xCE\xC4", "\xCE\xC4", 1, true, 3},     // Chinese bytes never fold
       {"<LI CLASS=x>", "<li class=", 1, true, 1},
       {"\xC1\xD3Li", "li", 1, true, 3},
+      {"\x81\x61", "\x81\x41", 1, true, -1},          // a trail byte is no letter: it never folds
+      {"x\x81\x61\x81\x41", "\x81\x41", 1, true, 4},
   };
   for (const auto& c : cases)
     EXPECT_EQ(findText(c.text, c.sought, c.start, c.ignoreCase), c.expected)

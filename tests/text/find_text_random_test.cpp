@@ -8,7 +8,8 @@
 namespace {
 
 // The search rule written out plainly: step a character at a time from the start,
-// compare folded bytes at each character start.
+// compare at each character start; only single-byte letters fold, never the trail
+// byte of a double-byte character.
 long referenceFind(const std::string& text, const std::string& sought, long start, bool ignoreCase) {
   if (start < 1) start = 1;
   if (static_cast<size_t>(start) > text.size()) return -1;
@@ -17,9 +18,16 @@ long referenceFind(const std::string& text, const std::string& sought, long star
     return ignoreCase ? text::foldAscii(a) == text::foldAscii(b) : a == b;
   };
   for (size_t i = static_cast<size_t>(start - 1); i + sought.size() <= text.size();) {
-    size_t k = 0;
-    while (k < sought.size() && same(text[i + k], sought[k])) ++k;
-    if (k == sought.size()) return static_cast<long>(i) + 1;
+    bool match = true;
+    for (size_t k = 0; k < sought.size() && match; ++k) {
+      if (text::isLeadByte(static_cast<unsigned char>(sought[k]))) {
+        match = text[i + k] == sought[k] && (k + 1 >= sought.size() || text[i + k + 1] == sought[k + 1]);
+        ++k;
+      } else {
+        match = same(text[i + k], sought[k]);
+      }
+    }
+    if (match) return static_cast<long>(i) + 1;
     i += text::isLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
   }
   return -1;
