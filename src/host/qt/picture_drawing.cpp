@@ -137,7 +137,7 @@ QImage drawSponsor() {
   p.drawText(QRectF(310, 220, 220, 40), Qt::AlignCenter, QStringLiteral("感谢您的支持"));
   p.setPen(QColor(120, 120, 120));
   p.setFont(controlFont(14));
-  p.drawText(QRectF(310, 262, 220, 30), Qt::AlignCenter, QStringLiteral("扫一扫，请作者喝杯茶"));
+  p.drawText(QRectF(310, 262, 220, 30), Qt::AlignCenter, QStringLiteral("每一份支持都是前进的动力"));
   return image;
 }
 

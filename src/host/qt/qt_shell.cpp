@@ -149,8 +149,10 @@ void QtShell::endProgram() {
   // Threads first, so none writes to a window that is going away; then every event
   // loop, nested ones included, ends.
   killAllThreads(endPatienceMs);
-  QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
-  if (onGuiThread()) QCoreApplication::exit(0);
+  if (onGuiThread())
+    QCoreApplication::exit(0);
+  else
+    QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 bool QtShell::hasChineseFont() {
