@@ -103,7 +103,7 @@ TEST_F(MainWindowView, RightPressOnAListPopsItsMenuAndTheChosenItemRuns) {
 
 TEST_F(MainWindowView, FeedbackWindowOpensModalKeepsItsHintRulesAndCloses) {
   bool sawWindow = false;
-  QString afterFocusIn, afterFocusOut;
+  QString onOpening, afterFocusIn, afterFocusOut;
   QTimer::singleShot(0, [&] {
     QWidget* feedback = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets())
@@ -111,6 +111,8 @@ TEST_F(MainWindowView, FeedbackWindowOpensModalKeepsItsHintRulesAndCloses) {
     if (!feedback) return;
     sawWindow = feedback->size() == QSize(380, 250) && feedback->isModal();
     auto* edit = feedback->findChild<QPlainTextEdit*>(QStringLiteral("编辑框1"));
+    waitFor([&] { return QApplication::activeWindow() == feedback; }, 500);
+    onOpening = edit->toPlainText();  // opening does not enter the box
     QFocusEvent in(QEvent::FocusIn), out(QEvent::FocusOut);
     QApplication::sendEvent(edit, &in);
     waitFor([&] { return edit->toPlainText().isEmpty(); }, 2000);
@@ -123,8 +125,10 @@ TEST_F(MainWindowView, FeedbackWindowOpensModalKeepsItsHintRulesAndCloses) {
   });
   QTest::mouseClick(widget<QAbstractButton>(u"按钮_反馈"), Qt::LeftButton);  // returns once closed
   EXPECT_TRUE(sawWindow);
+  const QString hint = QStringLiteral("请输入您要反馈的内容信息，并请写下联系方式，方便修正BUG，谢谢合作。");
+  EXPECT_EQ(onOpening, hint);
   EXPECT_EQ(afterFocusIn, QString());
-  EXPECT_EQ(afterFocusOut, QStringLiteral("请输入您要反馈的内容信息，并请写下联系方式，方便修正BUG，谢谢合作。"));
+  EXPECT_EQ(afterFocusOut, hint);
   for (QWidget* top : QApplication::topLevelWidgets())
     EXPECT_FALSE(top->objectName() == QStringLiteral("窗口_反馈") && top->isVisible());
 }

@@ -53,6 +53,9 @@ WindowView::WindowView(Window& window, std::function<void()> onDesktopClose)
   setAccessibleName(name);
   setFixedSize(window.width, window.height);  // no maximise, no resize
   setStyleSheet(defaultLook());
+  // The window itself takes the focus when shown and when its background is clicked,
+  // so no edit box is entered (and its hint cleared) before the user chooses it.
+  setFocusPolicy(Qt::ClickFocus);
 
   for (Control* control : window.controls) {
     auto part = std::make_unique<Part>();
@@ -78,6 +81,7 @@ WindowView::WindowView(Window& window, std::function<void()> onDesktopClose)
     apply(*raw);
     raw->link = std::make_unique<ModelLink>(*control, raw->widget, [this, raw] { apply(*raw); });
   }
+  setFocus();  // remembered until shown: activation then focuses the window, not its first edit box
 }
 
 WindowView::~WindowView() {
