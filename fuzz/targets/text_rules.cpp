@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 2) return 0;
   const size_t split = data[0] % size;
   const std::string text(reinterpret_cast<const char*>(data) + 1, split == 0 ? 0 : split - 1);
-  const std::string sought(reinterpret_cast<const char*>(data) + (split == 0 ? 1 : split), data + size);
+  const std::string sought(reinterpret_cast<const char*>(data) + (split == 0 ? 1 : split), reinterpret_cast<const char*>(data) + size);
   const long pos = text::findText(text, sought, 1, data[0] & 1);
   if (pos != -1) {
     check(sought.empty() || startsCharacter(text, pos));

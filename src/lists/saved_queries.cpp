@@ -44,6 +44,19 @@ std::string savedListText(const host::ListView& list) {
   return fileText;
 }
 
+std::vector<std::vector<std::string>> savedFileRows(const std::string& fileText) {
+  std::vector<std::string> names, times, links;
+  allTextsBetween(fileText, "名称：", "时间：", names);
+  allTextsBetween(fileText, "时间：", "链接：", times);
+  allTextsBetween(fileText, "链接：", "丨", links);
+  // One row per name; a hand-edited file that lacks a marker gives shorter time or
+  // link lists, whose missing cells stay empty.
+  std::vector<std::vector<std::string>> rows;
+  rows.reserve(names.size());
+  for (size_t i = 0; i < names.size(); ++i) rows.push_back({names[i], cellOf(times, i), cellOf(links, i)});
+  return rows;
+}
+
 void listSavedFiles(SavedPage& page) {
   page.列表框_保存文件显示.clearRows();
   const std::string folder = savedFolder(page.runDirectory);
@@ -67,13 +80,7 @@ void showSavedFile(SavedPage& page) {
   if (row == -1) return;
   page.列表框_保存内容.clearRows();
   const std::string fileText = host::readFile(page.列表框_保存文件显示.cellText(row, 1)).value_or("");
-  std::vector<std::string> names, times, links;
-  allTextsBetween(fileText, "名称：", "时间：", names);
-  allTextsBetween(fileText, "时间：", "链接：", times);
-  allTextsBetween(fileText, "链接：", "丨", links);
-  // One row per name; a hand-edited file that lacks a marker gives shorter time or
-  // link lists, whose missing cells stay empty.
-  for (size_t i = 0; i < names.size(); ++i) page.列表框_保存内容.appendRow({names[i], cellOf(times, i), cellOf(links, i)});
+  for (auto& cells : savedFileRows(fileText)) page.列表框_保存内容.appendRow(std::move(cells));
 }
 
 void importSavedFile(SavedPage& page) {

@@ -28,6 +28,9 @@ std::string savedFolder(const std::string& runDirectory);
 // read as one snapshot of the list.
 std::string savedListText(const host::ListView& list);
 
+// The rows (名称, 时间, 链接) that a saved file's text shows: one per name.
+std::vector<std::vector<std::string>> savedFileRows(const std::string& fileText);
+
 // Rebuilds the saved-files list from the folder (creating the folder when missing):
 // every file of any extension, no folders.
 void listSavedFiles(SavedPage& page);

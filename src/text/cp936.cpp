@@ -160,6 +160,10 @@ std::string partOf(std::string_view text, long pos, long count) {
   return std::string(text.substr(static_cast<size_t>(pos - 1), static_cast<size_t>(count)));
 }
 
+bool endsInsideCharacter(std::string_view t) {
+  return !isCharStart(reinterpret_cast<const unsigned char*>(t.data()), 0, t.size());
+}
+
 std::string trimSpaces(std::string_view s) {
   size_t b = 0, e = s.size();
   for (;;) {

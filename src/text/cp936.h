@@ -24,6 +24,9 @@ inline bool containsText(std::string_view text, std::string_view sought, bool ig
   return findText(text, sought, 1, ignoreCase) != -1;
 }
 
+// Whether the last byte is a lead byte whose trail byte is missing.
+bool endsInsideCharacter(std::string_view text);
+
 // At most `count` bytes from 1-based `pos`; empty outside the text or for count < 1.
 std::string partOf(std::string_view text, long pos, long count);
 

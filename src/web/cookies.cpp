@@ -7,8 +7,11 @@
 
 namespace {
 
+// Spaces go, and so does a lead byte left without its trail at the very end: the
+// "; " put after that pair would become its trail, and the pairs would run together.
 void removeSpaces(std::string& t) {
   t = text::replaceText(text::replaceText(t, "\xA1\xA1", ""), " ", "");
+  if (text::endsInsideCharacter(t)) t.pop_back();
 }
 
 }  // namespace
@@ -43,7 +46,9 @@ std::string mergeCookies(std::string& cookies, std::string& responseCookies) {
   }
   std::string merged;
   for (const auto& p : pairs) {
-    if (std::string_view(p).ends_with("=deleted")) continue;
+    // An empty pair (";;" or a trailing ";") is no cookie; kept, it would leave a
+    // trailing "; " that the next merge drops, so merging twice would differ.
+    if (p.empty() || std::string_view(p).ends_with("=deleted")) continue;
     merged += p;
     merged += "; ";
   }

@@ -6,8 +6,9 @@
 
 // Merges `responseCookies` into `cookies`: the response's pairs first, in their
 // order, then the old pairs whose name the response does not carry; pairs whose
-// value is "deleted" are dropped and exact repeats removed. Both texts lose every
-// space (ASCII and full-width) in place; `cookies` receives the merged text with
+// value is "deleted" are dropped, and so are empty pairs and exact repeats. Both texts lose every
+// space (ASCII and full-width), and a lead byte left without its trail at the end, in
+// place; `cookies` receives the merged text with
 // "; " between pairs, which is also returned.
 std::string mergeCookies(std::string& cookies, std::string& responseCookies);
 // The name of one pair: the text before the first "=" (or all of it), trimmed.

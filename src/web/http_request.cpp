@@ -6,6 +6,7 @@
 #include "text/markers.h"
 #include "web/cookies.h"
 #include "web/encoding.h"
+#include "web/response_headers.h"
 #include "web/url.h"
 
 namespace {
@@ -32,25 +33,6 @@ void completeHeaders(std::string& headers, const std::string& url, const std::st
   if (!text::containsText(headers, "Accept-Language:")) headers += "\r\nAccept-Language: zh-cn";
   if (!text::containsText(headers, "Content-Type:")) headers += "\r\nContent-Type: application/x-www-form-urlencoded";
   if (cookies && !cookies->empty()) headers += "\r\nCookie: " + *cookies;
-}
-
-// Location and Set-Cookie lines of the raw response headers.
-void scanHeaders(const std::string& raw, std::string& redirectAddress, std::string& responseCookies) {
-  responseCookies.clear();
-  for (const std::string& line : text::splitText(raw, "\r\n")) {
-    if (text::containsText(line, "Location:")) redirectAddress = textAfterColon(line);
-    if (text::containsText(line, "Set-Cookie")) {
-      // The pair runs to the first ";" or, for a cookie without attributes, to the
-      // end of the line; a line without a pair adds nothing.
-      const long at = text::findText(line, "Set-Cookie:", 1, true);
-      if (at == -1) continue;
-      std::string pair = line.substr(static_cast<size_t>(at - 1) + 11);
-      if (const long semi = text::findText(pair, ";"); semi != -1) pair.resize(static_cast<size_t>(semi - 1));
-      pair = text::trimSpaces(pair);
-      if (!pair.empty()) responseCookies += pair + "; ";
-    }
-  }
-  if (responseCookies.size() >= 2) responseCookies.resize(responseCookies.size() - 2);
 }
 
 bool isUtf8Page(const std::string& body, const std::string& responseHeaders) {
@@ -86,7 +68,7 @@ std::string request(const std::string& url, int method, const std::string& postT
   host::InternetResponse response = host::fetchInternet(req);
   if (response.error == host::InternetError::stopped) return {};
   responseHeaders = response.headers;
-  scanHeaders(responseHeaders, redirectAddress, responseCookies);
+  scanResponseHeaders(responseHeaders, redirectAddress, responseCookies);
   if (cookies) mergeCookies(*cookies, responseCookies);
   if (redirectAddress.empty()) redirectAddress = responseHeaders;
   // A failed transfer (the client's own redirect limit included) is not retried
