@@ -16,8 +16,7 @@ std::unique_ptr<InstanceGuard> InstanceGuard::acquire(const std::string& name) {
   // An abstract-namespace socket: binding it is the test and the creation in one
   // step, and the kernel drops it when the holder ends. The user id keeps it per
   // user, as the named event it stands for is per session.
-  std::string suffix = std::to_string(::getuid());
-  suffix.insert(suffix.begin(), '.');  // not "." + ...: g++ 12 -O3 warns falsely (-Wrestrict) on that
+  const std::string suffix = "." + std::to_string(::getuid());
   std::string id = cp936ToUtf8(name);
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
