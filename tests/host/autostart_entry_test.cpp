@@ -7,26 +7,14 @@
 #include <filesystem>
 
 #include "host/files.h"
+#include "support/temporary_folder.h"
 
 using host::AutoStartEntry;
 
-namespace {
-struct TempFolder {
-  TempFolder() {
-    char pattern[] = "/tmp/tovi_autostart_XXXXXX";
-    path = ::mkdtemp(pattern);
-  }
-  ~TempFolder() {
-    ::chmod(path.c_str(), 0755);
-    std::filesystem::remove_all(path);
-  }
-  std::string path;
-};
-}  // namespace
 
 TEST(AutoStartEntry, WriteReadRemove) {
-  TempFolder dir;
-  AutoStartEntry entry(dir.path + "/autostart");  // a missing folder is created
+  TemporaryFolder dir{"tovi_autostart"};
+  AutoStartEntry entry(dir.path() + "/autostart");  // a missing folder is created
   EXPECT_EQ(entry.read(), "");
   ASSERT_TRUE(entry.write("/opt/tovi/tovi"));
   EXPECT_EQ(host::readFile(entry.filePath()).value_or(""),
@@ -39,8 +27,8 @@ TEST(AutoStartEntry, WriteReadRemove) {
 }
 
 TEST(AutoStartEntry, PathsWithReservedCharactersRoundTrip) {
-  TempFolder dir;
-  AutoStartEntry entry(dir.path);
+  TemporaryFolder dir{"tovi_autostart"};
+  AutoStartEntry entry(dir.path());
   const std::vector<std::string> paths = {
       "/home/user/my programs/tovi", "/home/PROGRA~1/tovi", "/a/b\\c$d`e\"f/tovi", "/a/100%/tovi",
       "/home/用户/爱采集/tovi", "/a/'q'/t#1(2)"};
@@ -59,8 +47,8 @@ TEST(AutoStartEntry, PathsWithReservedCharactersRoundTrip) {
 }
 
 TEST(AutoStartEntry, ReadsEntriesWrittenByOthers) {
-  TempFolder dir;
-  AutoStartEntry entry(dir.path);
+  TemporaryFolder dir{"tovi_autostart"};
+  AutoStartEntry entry(dir.path());
   const std::string file = entry.filePath();
   ASSERT_TRUE(host::writeFileAtomically(
       file, "# comment\n[Other]\nExec=/wrong\n[Desktop Entry]\nName=Tovi\nExec = /x/tovi --quiet %U\n"));
@@ -71,10 +59,10 @@ TEST(AutoStartEntry, ReadsEntriesWrittenByOthers) {
 
 TEST(AutoStartEntry, WithoutRightsTheWriteFailsAndChangesNothing) {
   if (::geteuid() == 0) GTEST_SKIP() << "root may write anywhere";
-  TempFolder dir;
-  AutoStartEntry entry(dir.path);
+  TemporaryFolder dir{"tovi_autostart"};
+  AutoStartEntry entry(dir.path());
   ASSERT_TRUE(entry.write("/old/tovi"));
-  ASSERT_EQ(::chmod(dir.path.c_str(), 0555), 0);
+  ASSERT_EQ(::chmod(dir.path().c_str(), 0555), 0);
   EXPECT_FALSE(entry.write("/new/tovi"));
   EXPECT_FALSE(entry.remove());
   EXPECT_EQ(entry.read(), "/old/tovi");

@@ -8,27 +8,20 @@
 #include <thread>
 
 #include "host/files.h"
+#include "support/temporary_folder.h"
 
 using host::IniFile;
 
 namespace {
 
-struct TempFolder {
-  TempFolder() {
-    char pattern[] = "/tmp/tovi_ini_XXXXXX";
-    path = ::mkdtemp(pattern);
-  }
-  ~TempFolder() { std::filesystem::remove_all(path); }
-  std::string path;
-};
 
 std::string bytesOf(const std::string& path) { return host::readFile(path).value_or("<missing>"); }
 
 }  // namespace
 
 TEST(IniFile, NewFileHoldsTheSectionAndKeyWithCrLf) {
-  TempFolder dir;
-  IniFile ini(dir.path + "/a.ini");
+  TemporaryFolder dir{"tovi_ini"};
+  IniFile ini(dir.path() + "/a.ini");
   EXPECT_EQ(ini.read("项目配置", "小刀娱乐网", "无"), "无");
   ASSERT_TRUE(ini.write("项目配置", "小刀娱乐网", "获取"));
   EXPECT_EQ(bytesOf(ini.path()), "[项目配置]\r\n小刀娱乐网=获取\r\n");
@@ -40,8 +33,8 @@ TEST(IniFile, NewFileHoldsTheSectionAndKeyWithCrLf) {
 }
 
 TEST(IniFile, ValuesRoundTrip) {
-  TempFolder dir;
-  IniFile ini(dir.path + "/a.ini");
+  TemporaryFolder dir{"tovi_ini"};
+  IniFile ini(dir.path() + "/a.ini");
   const std::vector<std::string> values = {
       "获取", "", " 获取", "获取 ", "  ", "\"quoted\"", "'single'", "\"", "a=b", "x;y", "[z]", "\t tab", "丨]",
       "汉\x5c字"};  // a double-byte character whose trail byte is a backslash
@@ -57,8 +50,8 @@ TEST(IniFile, ValuesRoundTrip) {
 }
 
 TEST(IniFile, WindowsReadingRules) {
-  TempFolder dir;
-  const std::string path = dir.path + "/a.ini";
+  TemporaryFolder dir{"tovi_ini"};
+  const std::string path = dir.path() + "/a.ini";
   ASSERT_TRUE(host::writeFileAtomically(path,
                                         "first=outside any section\n"
                                         "  [ Sec One ]  \r\n"
@@ -95,8 +88,8 @@ TEST(IniFile, WindowsReadingRules) {
 }
 
 TEST(IniFile, CaseFoldsOnlyAsciiLettersNotTrailBytes) {
-  TempFolder dir;
-  IniFile ini(dir.path + "/a.ini");
+  TemporaryFolder dir{"tovi_ini"};
+  IniFile ini(dir.path() + "/a.ini");
   // 0x81 0x41 and 0x81 0x61 are two different characters; folding their trail
   // bytes would make them one key.
   ASSERT_TRUE(ini.write("s", "\x81\x41", "upper"));
@@ -108,8 +101,8 @@ TEST(IniFile, CaseFoldsOnlyAsciiLettersNotTrailBytes) {
 }
 
 TEST(IniFile, AppendsAKeyAtTheEndOfItsSectionBeforeBlankLines) {
-  TempFolder dir;
-  const std::string path = dir.path + "/a.ini";
+  TemporaryFolder dir{"tovi_ini"};
+  const std::string path = dir.path() + "/a.ini";
   ASSERT_TRUE(host::writeFileAtomically(path, "[a]\r\nx=1\r\n\r\n[b]\r\ny=2\r\n"));
   IniFile ini(path);
   ASSERT_TRUE(ini.write("A", "z", "3"));
@@ -117,8 +110,8 @@ TEST(IniFile, AppendsAKeyAtTheEndOfItsSectionBeforeBlankLines) {
 }
 
 TEST(IniFile, RefusedNamesAndValuesLeaveTheFileUnchanged) {
-  TempFolder dir;
-  IniFile ini(dir.path + "/a.ini");
+  TemporaryFolder dir{"tovi_ini"};
+  IniFile ini(dir.path() + "/a.ini");
   ASSERT_TRUE(ini.write("项目配置", "小刀娱乐网", "获取"));
   const std::string before = bytesOf(ini.path());
   struct Case {
@@ -151,11 +144,11 @@ TEST(IniFile, RefusedNamesAndValuesLeaveTheFileUnchanged) {
 }
 
 TEST(IniFile, ConcurrentWritersAndReadersSeeWholeFiles) {
-  TempFolder dir;
-  const std::string path = dir.path + "/a.ini";
+  TemporaryFolder dir{"tovi_ini"};
+  const std::string path = dir.path() + "/a.ini";
   // Two objects of the same file, one reached through a different spelling of the path.
   IniFile writer(path);
-  IniFile reader(dir.path + "/./a.ini");
+  IniFile reader(dir.path() + "/./a.ini");
   constexpr int keys = 12;
   for (int k = 0; k < keys; ++k) ASSERT_TRUE(writer.write("s", "k" + std::to_string(k), "0"));
   std::atomic<bool> done{false};
@@ -181,7 +174,7 @@ TEST(IniFile, ConcurrentWritersAndReadersSeeWholeFiles) {
   EXPECT_EQ(missing, 0);
   for (int k = 0; k < keys; ++k) EXPECT_EQ(reader.read("s", "k" + std::to_string(k)), "10") << k;
   // No temporary file is left beside it.
-  EXPECT_EQ(host::listFiles(dir.path), std::vector<std::string>{"a.ini"});
+  EXPECT_EQ(host::listFiles(dir.path()), std::vector<std::string>{"a.ini"});
 }
 
 TEST(IniFile, UnwritableFolderReportsFailure) {

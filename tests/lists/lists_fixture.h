@@ -10,6 +10,7 @@
 
 #include "host/controls.h"
 #include "host/headless/headless_shell.h"
+#include "support/temporary_folder.h"
 
 inline std::vector<host::Column> resultColumns() {
   return {{"编号", 40}, {"来源", 60}, {"名称", 300}, {"时间", 110}, {"链接", 70}};
@@ -23,20 +24,3 @@ inline void fill(host::ListView& list, const Rows& rows) {
   for (const auto& row : rows) list.appendRow(row);
 }
 
-// A temporary folder that is removed with everything in it at the end of the test.
-class TemporaryFolder {
- public:
-  TemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tovi_lists_XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
-  }
-  ~TemporaryFolder() {
-    std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};

@@ -20,8 +20,8 @@ void writeBytes(const std::string& path, const std::string& bytes) {
 }
 
 struct SavedPageTest : ::testing::Test {
-  TemporaryFolder run;
-  TemporaryFolder elsewhere;
+  TemporaryFolder run{"tovi_lists"};
+  TemporaryFolder elsewhere{"tovi_lists"};
   host::HeadlessShell shell;
   host::Control statusLine{host::ControlKind::edit, "编辑框1", nullptr, {}, " Toviing：start"};
   host::ListView files{"列表框_保存文件显示", nullptr, {}, fileColumns()};
@@ -148,7 +148,7 @@ TEST_F(SavedPageTest, ListingShowsFilesOfAnyKindButNoFolders) {
   EXPECT_EQ(files.cellText(row, 1), ridovi() + "/笔记.log");
 
   // A missing folder is created and listed empty.
-  TemporaryFolder fresh;
+  TemporaryFolder fresh{"tovi_lists"};
   SavedPage other{shell, statusLine, files, content, dialog, fresh.path()};
   listSavedFiles(other);
   EXPECT_TRUE(rowsOf(files).empty());

@@ -7,46 +7,11 @@
 #include <thread>
 
 #include "lists_fixture.h"
+#include "support/file_server.h"
 
 namespace {
 
-// The catalogue server: serves the bytes a test puts under a path, as they are.
-class CatalogueServer {
- public:
-  CatalogueServer() {
-    server_.Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
-      std::lock_guard lock(mutex_);
-      auto file = files_.find(request.path);
-      if (file == files_.end()) {
-        response.status = 404;
-        return;
-      }
-      response.set_content(file->second, "text/plain");
-    });
-    port_ = server_.bind_to_any_port("127.0.0.1");
-    thread_ = std::thread([this] { server_.listen_after_bind(); });
-    // The socket listens from the bind on; this only makes sure stop() finds a running
-    // server (this version of cpp-httplib has no wait_until_ready).
-    while (!server_.is_running()) std::this_thread::yield();
-  }
-  ~CatalogueServer() { stop(); }
-  void stop() {
-    server_.stop();
-    if (thread_.joinable()) thread_.join();
-  }
-  void put(const std::string& path, const std::string& bytes) {
-    std::lock_guard lock(mutex_);
-    files_[path] = bytes;
-  }
-  std::string address(const std::string& path) const { return "http://127.0.0.1:" + std::to_string(port_) + path; }
-
- private:
-  httplib::Server server_;
-  int port_ = 0;
-  std::thread thread_;
-  std::mutex mutex_;
-  std::map<std::string, std::string> files_;
-};
+using CatalogueServer = FileServer;
 
 std::vector<host::Column> shareColumns() {
   return {{"分享名称   【双击打开网站自动复制密码】", 270}, {"投稿作者", 90}, {"作者QQ号", 80}, {"链接密码", 80}, {"分享链接", 80}};

@@ -6,7 +6,7 @@
 #include "settings_fixture.h"
 
 TEST(Addresses, DefaultsPointAtTheDemoWebInWalkOrder) {
-  TemporaryFolder run;
+  TemporaryFolder run{"tovi_settings"};
   SettingsFile settings(run.path());
   EXPECT_EQ(catalogueServerRoot(settings), "http://127.0.0.1:18936/");
   EXPECT_EQ(sourceListAddress(settings), "http://127.0.0.1:18936/book/kpzw/ylw.txt");
@@ -30,7 +30,7 @@ TEST(Addresses, DefaultsPointAtTheDemoWebInWalkOrder) {
 }
 
 TEST(Addresses, TheSettingsFileOverridesEachAddress) {
-  TemporaryFolder run;
+  TemporaryFolder run{"tovi_settings"};
   SettingsFile settings(run.path());
   ASSERT_TRUE(host::writeFileAtomically(settings.path,
                                         "[服务器]\r\n地址=http://10.0.0.5:8080\r\n"

@@ -5,7 +5,7 @@
 namespace {
 
 struct AutoStartTest : ::testing::Test {
-  TemporaryFolder folder;
+  TemporaryFolder folder{"tovi_settings"};
   host::AutoStartEntry entry{folder.path()};
   host::Control button{host::ControlKind::button, "按钮_开机启动", nullptr, {}, autoStartOffCaption};
 };

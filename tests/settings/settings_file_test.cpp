@@ -21,7 +21,7 @@ std::string newFileBytes() {
 }  // namespace
 
 TEST(SettingsFile, FirstStartWritesBothSectionsInTheDefaultOrder) {
-  TemporaryFolder run;
+  TemporaryFolder run{"tovi_settings"};
   SettingsFile settings(run.path());
   EXPECT_EQ(settings.path, run.path() + "/ZeZa.ini");
   ensureSettingsFile(settings, "0");
@@ -45,7 +45,7 @@ TEST(SettingsFile, DefaultNamesAreFortyDistinctNamesJoinedByCrLf) {
 
 TEST(SettingsFile, StaleOrMissingVersionResetsOnlyTheDefaultNames) {
   for (const std::string staleVersion : {"版本型号=1\r\n", "", "版本型号=0 1\r\n"}) {
-    TemporaryFolder run;
+    TemporaryFolder run{"tovi_settings"};
     SettingsFile settings(run.path());
     ASSERT_TRUE(host::writeFileAtomically(settings.path,
                                           "[修改版本]\r\n" + staleVersion +
@@ -61,7 +61,7 @@ TEST(SettingsFile, StaleOrMissingVersionResetsOnlyTheDefaultNames) {
 }
 
 TEST(SettingsFile, CurrentFileKeepsItsChoices) {
-  TemporaryFolder run;
+  TemporaryFolder run{"tovi_settings"};
   SettingsFile settings(run.path());
   ensureSettingsFile(settings, "0");
   ASSERT_TRUE(settings.write("项目配置", "深蓝娱乐网", "禁止"));
@@ -70,7 +70,7 @@ TEST(SettingsFile, CurrentFileKeepsItsChoices) {
 }
 
 TEST(SettingsFile, OnlyTheExactValueEnablesASource) {
-  TemporaryFolder run;
+  TemporaryFolder run{"tovi_settings"};
   SettingsFile settings(run.path());
   ASSERT_TRUE(host::writeFileAtomically(settings.path,
                                         "[项目配置]\r\na=获取\r\nb=禁止\r\nc=\r\nd=获取了\r\ne=\"获取\"\r\nf = 获取 \r\n"));

@@ -28,7 +28,7 @@ struct SettingsPageTest : ::testing::Test {
   Rows rows() const { return list.rowsFrom(0).rows; }
   std::string status() const { return statusLine.text(); }
 
-  TemporaryFolder run;
+  TemporaryFolder run{"tovi_settings"};
   CatalogueServer server;
   host::ListView list{"列表框_设置", nullptr, {}, {{"网站名称", 100}, {"网站链接", 100}, {"今日资源", 60}, {"可否获取", 60}}};
   host::Control statusLine{host::ControlKind::edit, "编辑框1", nullptr, {}};

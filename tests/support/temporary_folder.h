@@ -13,6 +13,7 @@ class TemporaryFolder {
   }
   ~TemporaryFolder() {
     std::error_code ignored;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
     std::filesystem::remove_all(path_, ignored);
   }
   TemporaryFolder(const TemporaryFolder&) = delete;
