@@ -4,7 +4,7 @@
 #include "collect/scraper.h"
 #include "host/status_line.h"
 #include "lists/find_pages.h"
-#include "settings/addresses.h"
+#include "collect/site_roots.h"
 #include "settings/settings_file.h"
 #include "settings/settings_page.h"
 #include "text/cp936.h"
