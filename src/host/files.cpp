@@ -27,10 +27,17 @@ bool writeAll(int fd, const char* data, size_t size) {
   return true;
 }
 
+// A write in progress goes to "<name>.tovi-partial-<pid>-<n>" beside its target; a
+// crash can leave one behind, and listFiles never shows it.
+constexpr std::string_view partialMark = ".tovi-partial-";
+
 std::string temporaryNameBeside(const std::string& target) {
   static thread_local std::mt19937_64 random{std::random_device{}()};
-  return target + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(random() % 1000000007);
+  return target + std::string(partialMark) + std::to_string(::getpid()) + "-" +
+         std::to_string(random() % 1000000007);
 }
+
+bool isPartialWrite(const std::string& name) { return name.find(partialMark) != std::string::npos; }
 
 void syncFolderOf(const std::string& osTarget) {
   const auto slash = osTarget.rfind('/');
@@ -109,7 +116,7 @@ std::vector<std::string> listFiles(const std::string& folder) {
   if (!dir) return names;
   while (dirent* entry = ::readdir(dir.get())) {
     const std::string name = entry->d_name;
-    if (name == "." || name == "..") continue;
+    if (name == "." || name == ".." || isPartialWrite(name)) continue;
     const std::string local = utf8ToCp936(name);
     if (fileExists(joinPath(folder, local))) names.push_back(local);
   }

@@ -23,7 +23,7 @@ bool writeFileAtomically(const std::string& path, const std::string& bytes);
 bool copyFileAtomically(const std::string& from, const std::string& to);
 bool deleteFile(const std::string& path);
 // Names of the regular files in a folder (hidden ones too), in the order the file
-// system gives them; folders are left out.
+// system gives them; folders, and what a write cut short by a crash left, are left out.
 std::vector<std::string> listFiles(const std::string& folder);
 // The running executable's full path and folder (the run directory).
 std::string executablePath();

@@ -171,11 +171,12 @@ std::string trimSpaces(std::string_view s) {
     else if (b + 1 < e && s[b] == '\xA1' && s[b + 1] == '\xA1') b += 2;
     else break;
   }
+  const auto* data = reinterpret_cast<const unsigned char*>(s.data());
   for (;;) {
-    if (e > b && s[e - 1] == ' ') --e;
-    // A1 A1 at the end must be a whole character, not the trail of another one.
+    // A space or A1 A1 at the end must be a whole character, not the trail of another one.
+    if (e > b && s[e - 1] == ' ' && isCharStart(data, b, e - 1)) --e;
     else if (e >= b + 2 && s[e - 1] == '\xA1' && s[e - 2] == '\xA1' &&
-             isCharStart(reinterpret_cast<const unsigned char*>(s.data()), b, e - 2)) e -= 2;
+             isCharStart(data, b, e - 2)) e -= 2;
     else break;
   }
   return std::string(s.substr(b, e - b));

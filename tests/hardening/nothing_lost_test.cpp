@@ -2,6 +2,8 @@
 // keeps saving is killed with SIGKILL at random moments, and each time the file must be,
 // byte for byte, either what it was or what was being written.
 #include <gtest/gtest.h>
+
+#include <filesystem>
 #include <signal.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
@@ -13,6 +15,7 @@
 #include <random>
 
 #include "host/controls.h"
+#include "host/codepage.h"
 #include "host/files.h"
 #include "host/headless/headless_shell.h"
 #include "host/ini_file.h"
@@ -70,10 +73,11 @@ Counts killWhileWriting(const std::string& path, const std::string& a, const std
       ADD_FAILURE() << "run " << counts.runs << ": " << now.size() << " bytes, neither the old "
                     << old.size() << " nor the new " << (toB ? b : a).size();
     }
-    for (const std::string& file : host::listFiles(folder)) {
-      if (file == name) continue;
+    // Partial writes are hidden from the program's listings: count them on the disk.
+    for (const auto& entry : std::filesystem::directory_iterator(host::cp936ToUtf8(folder))) {
+      if (entry.path().filename() == host::cp936ToUtf8(name)) continue;
       ++counts.strays;
-      host::deleteFile(host::joinPath(folder, file));
+      std::filesystem::remove(entry.path());
     }
   }
   return counts;

@@ -66,6 +66,8 @@ TEST(TrimSpaces, OnlySpacesAndFullWidthSpaces) {
   EXPECT_EQ(text::trimSpaces("   "), "");
   // A1 A1 that is the trail of B0 A1 followed by a lone A1 is no full-width space.
   EXPECT_EQ(text::trimSpaces("\xB0\xA1\xA1"), "\xB0\xA1\xA1");
+  // A space that is the second byte of a character stays with it.
+  EXPECT_EQ(text::trimSpaces(" \xB0 "), "\xB0 ");
 }
 
 TEST(SplitText, KeepsInnerEmptyPiecesAndDropsOneTrailing) {
