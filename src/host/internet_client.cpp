@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <memory>
@@ -92,11 +93,17 @@ size_t onHeader(char* data, size_t size, size_t count, void* user) {
 
 size_t onBody(char* data, size_t size, size_t count, void* user) {
   auto* t = static_cast<Transfer*>(user);
-  if (t->response.body.size() + size * count > t->maxBody) {
+  std::string& body = t->response.body;
+  const size_t needed = body.size() + size * count;
+  if (needed > t->maxBody) {
     t->tooLarge = true;
-    return 0;  // aborts the transfer
+    body = std::string();  // the page has failed: give its memory back now
+    return 0;              // aborts the transfer
   }
-  t->response.body.append(data, size * count);
+  // Grow by doubling, but never past the cap, so a page near the cap costs at most
+  // the cap plus the half it grew from.
+  if (needed > body.capacity()) body.reserve(std::min(std::max(needed, 2 * body.capacity()), t->maxBody));
+  body.append(data, size * count);
   return size * count;
 }
 

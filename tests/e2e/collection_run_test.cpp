@@ -64,7 +64,7 @@ TEST_F(ProgramTest, SourcesNotSetToCollectArePassedOver) {
 TEST_F(ProgramTest, SkipFreesTheWalkFromASourceThatNeverAnswers) {
   writeSettings("[站点地址]\r\n" + nameOf(3) + "=" + badRoot("never") + "\r\n");
   app::Program& p = start();
-  ASSERT_TRUE(waitForStatus(collectingMessage(nameOf(3))));
+  ASSERT_TRUE(waitForWorker(nameOf(3)));
   skipCurrentSource(p.run);
   waitForRun();
   EXPECT_EQ(countOf(p, nameOf(3)), "0");

@@ -11,6 +11,7 @@
 
 #include "app/program.h"
 #include "app/start_up.h"
+#include "collect/collection_run.h"
 #include "demo_web.h"
 #include "host/files.h"
 #include "host/headless/headless_shell.h"
@@ -59,6 +60,18 @@ class ProgramTest : public testing::Test {
     while (status() != host::statusPrefix + message) {
       if (std::chrono::steady_clock::now() > until) return false;
       std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+  }
+
+  // Waits until `name`'s worker runs: the status names the source a moment before its
+  // worker starts, and skip acts only on a running worker.
+  bool waitForWorker(const std::string& name) {
+    if (!waitForStatus(collectingMessage(name))) return false;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!host::isRunning(program->run.workerThread) || program->run.currentSourceName.get() != name) {
+      if (std::chrono::steady_clock::now() > until) return false;
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return true;
   }
