@@ -89,11 +89,15 @@ void stopCollection(CollectionRun& run) {
 
 void skipCurrentSource(CollectionRun& run) {
   run.跳过采集.setEnabled(false);
-  // Only a source being collected is skipped. The worker is ended before its count is
-  // set to 0, so a worker finishing at that moment cannot write its own count after it.
-  if (host::isRunning(run.workerThread)) {
-    host::killThread(run.workerThread);
-    setTodayCount(run.列表框_设置, run.currentSourceName.get(), 0);
+  // The walk names the next source only after this worker has ended, so a worker still
+  // running after its name was read is the one that name belongs to. Once ended, the
+  // worker cannot write its own count over the 0, and the walk moves on at once: the
+  // name must be taken before the end, not after.
+  const host::ThreadHandle worker = run.workerThread.get();
+  const std::string name = run.currentSourceName.get();
+  if (host::isRunning(worker)) {  // only a source being collected is skipped
+    host::killThread(worker);
+    setTodayCount(run.列表框_设置, name, 0);
   }
   run.跳过采集.setEnabled(true);
 }

@@ -127,12 +127,13 @@ void startThread(std::function<void()> routine, ThreadSlot& slot) {
   }).detach();
 }
 
-bool isRunning(const ThreadSlot& slot) {
-  const ThreadHandle handle = slot.get();
+bool isRunning(const ThreadHandle& handle) {
   if (!handle || handle->stoppedLocked()) return false;
   std::lock_guard lock(handle->mutex);
   return !handle->finished;
 }
+
+bool isRunning(const ThreadSlot& slot) { return isRunning(slot.get()); }
 
 bool stopRequested() {
   if (!currentThread) return false;

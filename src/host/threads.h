@@ -40,6 +40,7 @@ void killThread(const ThreadHandle& handle);
 void killThread(const ThreadSlot& slot);
 
 // True while the thread's routine runs and nobody has killed it.
+bool isRunning(const ThreadHandle& handle);
 bool isRunning(const ThreadSlot& slot);
 
 // True when the calling thread, or a thread that started it, has been killed.
