@@ -23,6 +23,8 @@ class CatalogueServer : public FileServer {
  public:
   CatalogueServer()
       : FileServer([this](const std::string& path, std::unique_lock<std::mutex>& lock) { pair(path, lock); }) {}
+  // The server's threads wait on members of this class: stop them before those go.
+  ~CatalogueServer() { stop(); }
 
  private:
   void pair(const std::string& path, std::unique_lock<std::mutex>& lock) {
