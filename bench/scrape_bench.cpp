@@ -11,6 +11,7 @@
 #include <random>
 #include <string>
 
+#include "gbk_text.h"
 #include "collect/scraper.h"
 
 namespace {
@@ -23,14 +24,7 @@ constexpr int kToday = 5000;
 const std::string& page() {
   static const std::string buffer = [] {
     std::mt19937 random(936);
-    const auto chinese = [&](int count) {
-      std::string s;
-      for (int i = 0; i < count; ++i) {
-        s += static_cast<char>(0xB0 + random() % 0x48);
-        s += static_cast<char>(0xA1 + random() % 0x5E);
-      }
-      return s;
-    };
+    const auto chinese = [&](int count) { return randomGbkText(random, count); };
     const size_t itemSize = ((16u << 20) - 4096) / kItems;
     std::string out = "<!DOCTYPE html><html><head><meta charset=\"gbk\"><title>" + chinese(8) +
                       "</title></head><body><ul class=\"nav\"><li><a href=\"/\">" + chinese(2) +

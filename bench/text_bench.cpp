@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "gbk_text.h"
 #include "host/codepage.h"
 #include "text/cp936.h"
 #include "text/markers.h"
@@ -32,14 +33,7 @@ constexpr std::string_view kEnd = "</li>";
 const std::string& page() {
   static const std::string buffer = [] {
     std::mt19937 random(936);
-    const auto chinese = [&](int count) {
-      std::string s;
-      for (int i = 0; i < count; ++i) {
-        s += static_cast<char>(0xB0 + random() % 0x48);  // GB2312 level 1 and 2
-        s += static_cast<char>(0xA1 + random() % 0x5E);
-      }
-      return s;
-    };
+    const auto chinese = [&](int count) { return randomGbkText(random, count); };
     std::string out = "<!DOCTYPE html><html><head><meta charset=\"gbk\"><title>" + chinese(8) +
                       "</title></head><body><div class=\"list\"><ul>\r\n";
     const size_t target = 16u << 20;
